@@ -1,0 +1,14 @@
+#include "platform/qt/qt_desktop.h"
+#include "screen/game.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    zubble::platform::QtDesktop desktop;
+    zubble::Game game(desktop);
+    game.start();
+    desktop.startClock();
+    return app.exec();
+}

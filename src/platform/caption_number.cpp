@@ -1,0 +1,32 @@
+#include "platform/caption_number.h"
+
+#include <array>
+#include <charconv>
+
+namespace zubble::platform {
+
+double captionValue(std::string_view caption)
+{
+    while (!caption.empty() && caption.front() == ' ')
+        caption.remove_prefix(1);
+    double value = 0;
+    std::from_chars(caption.data(), caption.data() + caption.size(), value);
+    return value;
+}
+
+std::string captionText(double value)
+{
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+void addToCaption(std::string& caption, double delta)
+{
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), captionValue(caption) + delta);
+    caption.assign(buffer.data(), result.ptr);
+}
+
+} // namespace zubble::platform

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zubble::platform {
+
+// The panel keeps its numbers as captions: read as a double, write back the
+// shortest decimal text that reads back the same.
+double captionValue(std::string_view caption);
+std::string captionText(double value);
+
+// caption := text of (value of caption + delta), without leaving the string's
+// own buffer for short numbers.
+void addToCaption(std::string& caption, double delta);
+
+} // namespace zubble::platform

@@ -1,0 +1,135 @@
+#include "platform/qt/form_painter.h"
+
+#include "platform/control.h"
+#include "platform/form.h"
+#include "platform/qt/picture_set.h"
+#include "platform/qt/twips.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPalette>
+
+namespace zubble::platform {
+namespace {
+
+// An object's box in whole logical pixels: walls and dots sit on the twip
+// grid, so each covers exactly its rectangle.
+QRect pixelBox(const Control& c)
+{
+    return {toWholePixels(c.Left), toWholePixels(c.Top), toWholePixels(c.Width),
+        toWholePixels(c.Height)};
+}
+
+QRectF exactBox(const Control& c)
+{
+    return {toPixels(c.Left), toPixels(c.Top), toPixels(c.Width), toPixels(c.Height)};
+}
+
+// Stand-in colours for a picture that is missing from the resources.
+QColor placeholder(PictureId id)
+{
+    switch (id) {
+    case PictureId::Zub0: case PictureId::Zub1: case PictureId::Zub2:
+    case PictureId::Zub3: case PictureId::Zub4: return {234, 214, 57};
+    case PictureId::Ghost0: return {255, 0, 246};
+    case PictureId::Ghost1: return {253, 1, 2};
+    case PictureId::Ghost2: return {0, 255, 12};
+    case PictureId::Ghost3: return {0, 255, 255};
+    case PictureId::Back2Level1: return {240, 160, 40};
+    case PictureId::Back2Level2: return {150, 200, 150};
+    case PictureId::Panel: return {200, 210, 220};
+    default: return {};
+    }
+}
+
+void paintShape(QPainter& painter, const Shape& shape)
+{
+    const QRect box = pixelBox(shape);
+    const QColor fill = FormPainter::colour(shape.FillColor);
+    const QColor border = FormPainter::colour(shape.BorderColor);
+    if (shape.Kind == ShapeKind::Rectangle) {
+        // Outline and fill as two filled boxes: one logical pixel of outline
+        // at every device-pixel ratio, nothing outside the object's rectangle.
+        painter.fillRect(box, border);
+        painter.fillRect(box.adjusted(1, 1, -1, -1), fill);
+        return;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(border);
+    painter.drawEllipse(QRectF(box));
+    painter.setBrush(fill);
+    painter.drawEllipse(QRectF(box).adjusted(1, 1, -1, -1));
+    painter.restore();
+}
+
+} // namespace
+
+QColor FormPainter::colour(Colour c)
+{
+    const QPalette palette = QGuiApplication::palette();
+    switch (c.system) {
+    case SystemColour::WindowFrame: return Qt::black;
+    case SystemColour::WindowBackground: return palette.color(QPalette::Base);
+    case SystemColour::WindowText: return palette.color(QPalette::WindowText);
+    case SystemColour::ButtonFace: return palette.color(QPalette::Window);
+    case SystemColour::None: break;
+    }
+    return {c.red, c.green, c.blue};
+}
+
+QFont FormPainter::font(const FontSpec& spec)
+{
+    QFont font(QString::fromLatin1(spec.face));
+    // Points at 96 dots per inch, so the panel looks the same on any screen.
+    font.setPixelSize(int(std::lround(spec.points * 96.0 / 72.0)));
+    font.setBold(spec.bold);
+    return font;
+}
+
+void FormPainter::paint(QPainter& painter, const Form& form) const
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QRect client(0, 0, toWholePixels(form.clientWidth), toWholePixels(form.clientHeight));
+    painter.fillRect(client, colour(form.BackColor));
+    const QPixmap& picture = pictures_.pixmap(form.Picture);
+    if (!picture.isNull())
+        painter.drawPixmap(0, 0, picture);
+    for (auto it = form.frontToBack.rbegin(); it != form.frontToBack.rend(); ++it)
+        if ((*it)->Visible)
+            paintControl(painter, **it);
+}
+
+void FormPainter::paintControl(QPainter& painter, const Control& control) const
+{
+    switch (control.kind()) {
+    case ControlKind::Shape:
+        paintShape(painter, static_cast<const Shape&>(control));
+        break;
+    case ControlKind::Image: {
+        const auto& image = static_cast<const Image&>(control);
+        const QPixmap& pixmap = pictures_.pixmap(image.Picture);
+        if (pixmap.isNull()) {
+            const QColor stand = placeholder(image.Picture);
+            if (stand.isValid())
+                painter.fillRect(exactBox(image), stand);
+        } else if (image.Stretch) {
+            painter.drawPixmap(exactBox(image), pixmap, QRectF(pixmap.rect()));
+        } else {
+            painter.drawPixmap(exactBox(image).topLeft(), pixmap);
+        }
+        break;
+    }
+    case ControlKind::Label: {
+        const auto& label = static_cast<const Label&>(control);
+        painter.setFont(font(label.Font));
+        painter.setPen(colour(label.ForeColor));
+        painter.drawText(exactBox(label), Qt::AlignHCenter | Qt::AlignTop,
+            QString::fromStdString(label.Caption));
+        break;
+    }
+    }
+}
+
+} // namespace zubble::platform
