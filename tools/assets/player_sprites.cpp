@@ -25,7 +25,7 @@ const QRgb kShade = qRgb(204, 176, 36);    // the lower right turns away from th
 const QRgb kHighlight = qRgb(252, 242, 160);
 const QRgb kOutline = qRgb(48, 34, 8);
 
-constexpr double kShadeFrom = 0.78;        // share of the radius, from the lit point
+constexpr double kShadeFrom = 0.975;       // share of the radius, measured from the lit point
 constexpr double kLitPointOffset = -3.5;   // light comes from the upper left
 constexpr double kHighlightX = kCentre - 7;
 constexpr double kHighlightY = kCentre - 8;
@@ -56,7 +56,7 @@ QImage drawPlayerFrame(int frame)
             const double px = x + 0.5;
             const double py = y + 0.5;
             QRgb colour = kBody;
-            if (std::hypot(px - kCentre - kLitPointOffset, py - kCentre - kLitPointOffset) > kShadeFrom * kRadius * 1.25)
+            if (std::hypot(px - kCentre - kLitPointOffset, py - kCentre - kLitPointOffset) > kShadeFrom * kRadius)
                 colour = kShade;
             if (std::hypot(px - kHighlightX, py - kHighlightY) < kHighlightRadius)
                 colour = kHighlight;

@@ -1,0 +1,42 @@
+#include "json_text.h"
+
+#include <array>
+#include <charconv>
+#include <cstdio>
+
+namespace zubble::replay {
+
+std::string jsonString(std::string_view text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\r': out += "\\r"; break;
+        case '\n': out += "\\n"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                std::array<char, 8> escaped{};
+                std::snprintf(escaped.data(), escaped.size(), "\\u%04x", unsigned(c));
+                out += escaped.data();
+            } else {
+                out += c;
+            }
+        }
+    }
+    return out + "\"";
+}
+
+template <typename T> static std::string shortest(T value)
+{
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::string jsonNumber(double value) { return shortest(value); }
+std::string jsonNumber(float value) { return shortest(value); }
+
+} // namespace zubble::replay
