@@ -21,6 +21,9 @@ public:
     float Width = 0;
     float Height = 0;
     bool Visible = true;
+    // Fixed scenery (walls, panel, backgrounds), drawn behind everything else
+    // from a cached picture; nothing that moves may lie behind it.
+    bool scenery = false;
 
     ControlKind kind() const { return kind_; }
 

@@ -68,6 +68,7 @@ void LevelScreen::buildObjects()
     for (int i = 0; i < kWallCount; ++i) {
         shpWall[i].place(layout.shpWall[i]);
         shpWall[i].FillColor = Colour::of(SystemColour::WindowFrame);
+        shpWall[i].scenery = true;
     }
     for (int i = 0; i < kSmallDotCount; ++i) {
         shpCircle[i].place(layout.smallDot(i));
@@ -106,9 +107,11 @@ void LevelScreen::buildObjects()
     }
     Image1.place(layout.Image1);
     Image1.Picture = PictureId::Panel;
+    Image1.scenery = true;
     imgBack2.place(layout.imgBack2);
     imgBack2.Picture = layout.back2Picture;
     imgBack2.Visible = layout.back2Visible;
+    imgBack2.scenery = true;
 
     for (const LayoutObject& object : layout.frontToBack) {
         const platform::Control* control = nullptr;

@@ -1,6 +1,7 @@
 #include "platform/qt/form_canvas.h"
 
 #include "platform/form.h"
+#include "platform/qt/fingerprint.h"
 #include "platform/qt/qt_desktop.h"
 #include "platform/qt/twips.h"
 
@@ -9,34 +10,11 @@
 #include <QPainter>
 #include <QRadioButton>
 
-#include <cstring>
-
 namespace zubble::platform {
 namespace {
 
 // Options are small: the speed window is only 83 pixels wide.
 constexpr int kOptionFontPixels = 11;
-
-class Fingerprint {
-public:
-    template <typename T> void add(const T& value)
-    {
-        unsigned char bytes[sizeof(T)];
-        std::memcpy(bytes, &value, sizeof(T));
-        for (unsigned char byte : bytes)
-            hash_ = (hash_ ^ byte) * 1099511628211ull;
-    }
-    void add(const std::string& text)
-    {
-        for (char c : text)
-            add(c);
-        add(text.size());
-    }
-    std::uint64_t value() const { return hash_; }
-
-private:
-    std::uint64_t hash_ = 14695981039346656037ull;
-};
 
 } // namespace
 
@@ -98,24 +76,19 @@ void FormCanvas::syncOptionButtons()
     }
 }
 
-std::uint64_t FormCanvas::fingerprint() const
+FormCanvas::Shown FormCanvas::shownNow(const Control& control) const
 {
-    Fingerprint print;
-    print.add(form_.Picture);
-    for (const Control* control : form_.frontToBack) {
-        print.add(control->Visible);
-        if (!control->Visible)
-            continue;
-        print.add(control->Left);
-        print.add(control->Top);
-        print.add(control->Width);
-        print.add(control->Height);
-        if (control->kind() == ControlKind::Image)
-            print.add(static_cast<const Image*>(control)->Picture);
-        else if (control->kind() == ControlKind::Label)
-            print.add(static_cast<const Label*>(control)->Caption);
-    }
-    return print.value();
+    Fingerprint look;
+    if (control.kind() == ControlKind::Image)
+        look.add(static_cast<const Image&>(control).Picture);
+    else if (control.kind() == ControlKind::Label)
+        look.add(static_cast<const Label&>(control).Caption);
+    // One pixel more on each side covers the smoothed edges of round things.
+    const QRect box = QRectF(toPixels(control.Left), toPixels(control.Top),
+        toPixels(control.Width), toPixels(control.Height))
+                          .toAlignedRect()
+                          .adjusted(-1, -1, 1, 1);
+    return {box, control.Visible, look.value()};
 }
 
 void FormCanvas::refresh()
@@ -124,15 +97,33 @@ void FormCanvas::refresh()
         syncOptionButtons();
     if (!isVisible())
         return;
-    if (fingerprint() != painted_)
+    if (shown_.size() != form_.frontToBack.size() || shownPicture_ != int(form_.Picture)) {
         update();
+        return;
+    }
+    QRegion changed;
+    for (std::size_t i = 0; i < shown_.size(); ++i) {
+        const Shown now = shownNow(*form_.frontToBack[i]);
+        const Shown& before = shown_[i];
+        if (now.visible == before.visible && now.box == before.box && now.look == before.look)
+            continue;
+        if (before.visible)
+            changed += before.box;
+        if (now.visible)
+            changed += now.box;
+    }
+    if (!changed.isEmpty())
+        update(changed);
 }
 
 void FormCanvas::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter_.paint(painter, form_);
-    painted_ = fingerprint();
+    painter_.paint(painter, form_, devicePixelRatioF());
+    shown_.clear();
+    for (const Control* control : form_.frontToBack)
+        shown_.push_back(shownNow(*control));
+    shownPicture_ = int(form_.Picture);
 }
 
 } // namespace zubble::platform

@@ -4,13 +4,17 @@
 
 #include <QWidget>
 
+#include <QRect>
+
 #include <cstdint>
+#include <vector>
 
 class QButtonGroup;
 
 namespace zubble::platform {
 
 class Form;
+class Control;
 class QtDesktop;
 
 // The client area of a form: paints its objects and holds its option buttons.
@@ -25,7 +29,13 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::uint64_t fingerprint() const;
+    // What one object showed at the last paint, to repaint only what changed.
+    struct Shown {
+        QRect box;
+        bool visible = false;
+        std::uint64_t look = 0; // picture or caption
+    };
+    Shown shownNow(const Control& control) const;
     void buildOptionButtons();
     void syncOptionButtons();
 
@@ -33,7 +43,8 @@ private:
     Form& form_;
     FormPainter painter_;
     QButtonGroup* buttons_ = nullptr;
-    std::uint64_t painted_ = 0;
+    std::vector<Shown> shown_; // by drawing order; empty: repaint it all
+    int shownPicture_ = -1;
 };
 
 } // namespace zubble::platform

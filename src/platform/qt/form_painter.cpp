@@ -2,6 +2,7 @@
 
 #include "platform/control.h"
 #include "platform/form.h"
+#include "platform/qt/fingerprint.h"
 #include "platform/qt/picture_set.h"
 #include "platform/qt/twips.h"
 
@@ -42,25 +43,24 @@ QColor placeholder(PictureId id)
     }
 }
 
-void paintShape(QPainter& painter, const Shape& shape)
+// Outline and fill as two filled boxes: one logical pixel of outline at every
+// device-pixel ratio, and nothing outside the object's rectangle.
+void paintRectangle(QPainter& painter, const Shape& shape)
 {
     const QRect box = pixelBox(shape);
-    const QColor fill = FormPainter::colour(shape.FillColor);
-    const QColor border = FormPainter::colour(shape.BorderColor);
-    if (shape.Kind == ShapeKind::Rectangle) {
-        // Outline and fill as two filled boxes: one logical pixel of outline
-        // at every device-pixel ratio, nothing outside the object's rectangle.
-        painter.fillRect(box, border);
-        painter.fillRect(box.adjusted(1, 1, -1, -1), fill);
-        return;
-    }
+    painter.fillRect(box, FormPainter::colour(shape.BorderColor));
+    painter.fillRect(box.adjusted(1, 1, -1, -1), FormPainter::colour(shape.FillColor));
+}
+
+void drawCircle(QPainter& painter, const QRectF& box, const QColor& fill, const QColor& border)
+{
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setPen(Qt::NoPen);
     painter.setBrush(border);
-    painter.drawEllipse(QRectF(box));
+    painter.drawEllipse(box);
     painter.setBrush(fill);
-    painter.drawEllipse(QRectF(box).adjusted(1, 1, -1, -1));
+    painter.drawEllipse(box.adjusted(1, 1, -1, -1));
     painter.restore();
 }
 
@@ -88,25 +88,91 @@ QFont FormPainter::font(const FontSpec& spec)
     return font;
 }
 
-void FormPainter::paint(QPainter& painter, const Form& form) const
+std::uint64_t FormPainter::sceneryKey(const Form& form)
 {
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    const QRect client(0, 0, toWholePixels(form.clientWidth), toWholePixels(form.clientHeight));
-    painter.fillRect(client, colour(form.BackColor));
-    const QPixmap& picture = pictures_.pixmap(form.Picture);
-    if (!picture.isNull())
-        painter.drawPixmap(0, 0, picture);
-    for (auto it = form.frontToBack.rbegin(); it != form.frontToBack.rend(); ++it)
-        if ((*it)->Visible)
-            paintControl(painter, **it);
+    Fingerprint print;
+    print.add(form.Picture);
+    print.add(form.BackColor);
+    for (const Control* control : form.frontToBack) {
+        if (!control->scenery)
+            continue;
+        print.add(control->Visible);
+        print.add(control->Left);
+        print.add(control->Top);
+        print.add(control->Width);
+        print.add(control->Height);
+    }
+    return print.value();
 }
 
-void FormPainter::paintControl(QPainter& painter, const Control& control) const
+void FormPainter::paintBackdrop(QPainter& painter, const Form& form, qreal ratio)
+{
+    const QSize size(toWholePixels(form.clientWidth), toWholePixels(form.clientHeight));
+    const std::uint64_t key = sceneryKey(form);
+    if (backdrop_.isNull() || key != backdropKey_ || backdrop_.devicePixelRatio() != ratio) {
+        backdrop_ = QPixmap(size * ratio);
+        backdrop_.setDevicePixelRatio(ratio);
+        QPainter cache(&backdrop_);
+        cache.setRenderHint(QPainter::Antialiasing, false);
+        cache.fillRect(QRect(QPoint(0, 0), size), colour(form.BackColor));
+        const QPixmap& picture = pictures_.pixmap(form.Picture);
+        if (!picture.isNull())
+            cache.drawPixmap(0, 0, picture);
+        for (auto it = form.frontToBack.rbegin(); it != form.frontToBack.rend(); ++it)
+            if ((*it)->scenery && (*it)->Visible)
+                paintControl(cache, **it, ratio);
+        backdropKey_ = key;
+    }
+    painter.drawPixmap(0, 0, backdrop_);
+}
+
+void FormPainter::paint(QPainter& painter, const Form& form, qreal ratio)
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    paintBackdrop(painter, form, ratio);
+    for (auto it = form.frontToBack.rbegin(); it != form.frontToBack.rend(); ++it)
+        if (!(*it)->scenery && (*it)->Visible)
+            paintControl(painter, **it, ratio);
+}
+
+// Dots are many and alike: each size is drawn once and then stamped.
+void FormPainter::paintCircle(QPainter& painter, const Shape& shape, qreal ratio)
+{
+    const QRect box = pixelBox(shape);
+    const QColor fill = colour(shape.FillColor);
+    const QColor border = colour(shape.BorderColor);
+    if (box.width() != box.height()) {
+        drawCircle(painter, QRectF(box), fill, border);
+        return;
+    }
+    for (const Stamp& stamp : stamps_) {
+        if (stamp.size == box.width() && stamp.fill == fill.rgba()
+            && stamp.border == border.rgba() && stamp.ratio == ratio) {
+            painter.drawPixmap(box.topLeft(), stamp.pixmap);
+            return;
+        }
+    }
+    QPixmap pixmap(QSize(box.width(), box.height()) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter stampPainter(&pixmap);
+    drawCircle(stampPainter, QRectF(0, 0, box.width(), box.height()), fill, border);
+    stampPainter.end();
+    stamps_.push_back({box.width(), fill.rgba(), border.rgba(), ratio, pixmap});
+    painter.drawPixmap(box.topLeft(), pixmap);
+}
+
+void FormPainter::paintControl(QPainter& painter, const Control& control, qreal ratio)
 {
     switch (control.kind()) {
-    case ControlKind::Shape:
-        paintShape(painter, static_cast<const Shape&>(control));
+    case ControlKind::Shape: {
+        const auto& shape = static_cast<const Shape&>(control);
+        if (shape.Kind == ShapeKind::Rectangle)
+            paintRectangle(painter, shape);
+        else
+            paintCircle(painter, shape, ratio);
         break;
+    }
     case ControlKind::Image: {
         const auto& image = static_cast<const Image&>(control);
         const QPixmap& pixmap = pictures_.pixmap(image.Picture);

@@ -5,6 +5,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
+
+#include <cstdint>
+#include <vector>
 
 class QPainter;
 
@@ -12,23 +16,41 @@ namespace zubble::platform {
 
 class Form;
 class Control;
+class Shape;
 class PictureSet;
 
 // Draws a form's client area: its colour, its picture at the top-left corner,
-// then every visible object from the back to the front. Reads state only.
+// then every visible object from the back to the front. Reads state only. The
+// scenery is drawn once into a cached picture, rebuilt when any of it changes;
+// dots are stamped from pre-drawn pictures.
 class FormPainter final {
 public:
     explicit FormPainter(const PictureSet& pictures) : pictures_(pictures) {}
 
-    void paint(QPainter& painter, const Form& form) const;
+    // `ratio` is the device-pixel ratio of the painter's device.
+    void paint(QPainter& painter, const Form& form, qreal ratio);
 
     static QColor colour(Colour colour);
     static QFont font(const FontSpec& spec);
 
 private:
-    void paintControl(QPainter& painter, const Control& control) const;
+    struct Stamp {
+        int size;
+        QRgb fill;
+        QRgb border;
+        qreal ratio;
+        QPixmap pixmap;
+    };
+
+    void paintBackdrop(QPainter& painter, const Form& form, qreal ratio);
+    void paintControl(QPainter& painter, const Control& control, qreal ratio);
+    void paintCircle(QPainter& painter, const Shape& shape, qreal ratio);
+    static std::uint64_t sceneryKey(const Form& form);
 
     const PictureSet& pictures_;
+    QPixmap backdrop_;
+    std::uint64_t backdropKey_ = 0;
+    std::vector<Stamp> stamps_;
 };
 
 } // namespace zubble::platform
