@@ -16,16 +16,17 @@ double captionValue(std::string_view caption)
 
 std::string captionText(double value)
 {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    std::array<char, 512> buffer{}; // room for any double in fixed form
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
     return std::string(buffer.data(), result.ptr);
 }
 
 void addToCaption(std::string& caption, double delta)
 {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(
-        buffer.data(), buffer.data() + buffer.size(), captionValue(caption) + delta);
+    std::array<char, 512> buffer{}; // room for any double in fixed form
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+        captionValue(caption) + delta, std::chars_format::fixed);
     caption.assign(buffer.data(), result.ptr);
 }
 

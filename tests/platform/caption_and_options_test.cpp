@@ -19,6 +19,8 @@ TEST(CaptionNumber, AddsAndWritesTheShortestText)
         {"5", -1, "4"},
         {"1", -1, "0"},
         {"99999999", 500, "100000499"},
+        {"99900", 100, "100000"}, // never "1e+05"
+        {"199500", 500, "200000"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.caption);

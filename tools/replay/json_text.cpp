@@ -31,8 +31,9 @@ std::string jsonString(std::string_view text)
 
 template <typename T> static std::string shortest(T value)
 {
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    std::array<char, 512> buffer{}; // room for any double in fixed form
+    const auto result
+        = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
     return std::string(buffer.data(), result.ptr);
 }
 
