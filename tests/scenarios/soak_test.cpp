@@ -2,10 +2,10 @@
 
 #include "platform/key_codes.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <functional>
 #include <random>
 #include <sstream>
@@ -24,7 +24,7 @@ constexpr int kSmallDotPoints = 100;
 constexpr int kLargeDotPoints = 500;
 constexpr int kFullLives = 5;
 
-constexpr int kTicksPerSeed = 250'000;
+constexpr int kTicksPerSeed = 260'000; // over a million ticks in play, a few thousand paused
 constexpr std::uint32_t kSeeds[] = {1u, 77u, 4096u, 900'001u};
 
 // How rare each user action is: one tick in N, on average.
@@ -67,11 +67,20 @@ struct ScreenMemory {
     std::array<bool, kLargeDotCount> large;
     bool pauseChecked = false; // the Pause Game check mark, by the menu's rule
 
-    ScreenMemory() { refill(); }
-    void refill()
+    ScreenMemory() // a new screen has a full board
     {
         small.fill(true);
         large.fill(true);
+    }
+    bool full() const
+    {
+        return std::all_of(small.begin(), small.end(), [](bool v) { return v; })
+            && std::all_of(large.begin(), large.end(), [](bool v) { return v; });
+    }
+    int pointsEaten() const
+    {
+        return kSmallDotPoints * int(std::count(small.begin(), small.end(), false))
+            + kLargeDotPoints * int(std::count(large.begin(), large.end(), false));
     }
 };
 
@@ -109,6 +118,10 @@ protected:
     {
         return &screen == game.level1IfCreated() ? 0 : 1;
     }
+    ScreenMemory& memoryOf(const LevelScreen& screen)
+    {
+        return memory[std::size_t(indexOf(screen))];
+    }
 
     void deliverToFocusedLevel(int keyCode)
     {
@@ -127,7 +140,7 @@ protected:
     // Pause Game flips the check mark and stops or starts the timers to match.
     void expectPauseToggle(const LevelScreen& screen)
     {
-        bool& checked = memory[std::size_t(indexOf(screen))].pauseChecked;
+        bool& checked = memoryOf(screen).pauseChecked;
         checked = !checked;
         paused = checked;
     }
@@ -159,7 +172,7 @@ protected:
 
     void remember(const LevelScreen& screen)
     {
-        ScreenMemory& m = memory[std::size_t(indexOf(screen))];
+        ScreenMemory& m = memoryOf(screen);
         for (int i = 0; i < kSmallDotCount; ++i)
             m.small[i] = screen.shpCircle[i].Visible;
         for (int i = 0; i < kLargeDotCount; ++i)
@@ -233,7 +246,7 @@ protected:
             // The box pauses the game around itself by toggling Pause Game twice.
             const char* item = chance(2) ? "mnuRules" : "mnuAbout";
             return step([&] { clickMenu(item); },
-                [&] { paused = memory[std::size_t(indexOf(screen))].pauseChecked; });
+                [&] { paused = memoryOf(screen).pauseChecked; });
         }
         if (chance(kNewGameEvery))
             return step([&] { clickMenu("mnuNewGame"); }, none);
@@ -306,7 +319,7 @@ protected:
         for (const LevelScreen* screen : {game.level1IfCreated(), game.level2IfCreated()}) {
             if (!screen)
                 continue;
-            ScreenMemory& m = memory[std::size_t(indexOf(*screen))];
+            ScreenMemory& m = memoryOf(*screen);
             const bool refilled = (newGameShown && screen == game.level1IfCreated())
                 || (screen == &now && &now != &before);
             const bool scores = screen == &before && !newGameShown;
@@ -331,21 +344,18 @@ protected:
                     !failure.empty())
                     return failure;
         }
+        // The board a level switch enters is full: its own ticks start next round.
+        if (&now != &before && !newGameShown && !memoryOf(now).full())
+            return now.form.name + " was entered without a full board";
         // After a New Game the score is what the refilled first board has lost since.
-        if (newGameShown) {
-            const ScreenMemory& first = memory[0];
-            score = 0;
-            for (bool visible : first.small)
-                score += visible ? 0 : kSmallDotPoints;
-            for (bool visible : first.large)
-                score += visible ? 0 : kLargeDotPoints;
-        }
+        if (newGameShown)
+            score = memory[0].pointsEaten();
         return {};
     }
 
     std::string checkTimers(LevelScreen& now)
     {
-        if (now.mnuPauseGame().Checked != memory[std::size_t(indexOf(now))].pauseChecked)
+        if (now.mnuPauseGame().Checked != memoryOf(now).pauseChecked)
             return "the Pause Game check mark changed on its own";
         if (now.tmrZub.Enabled != !paused || now.tmrAnim.Enabled != !paused)
             return std::string("the visible screen's timers are ") + (paused ? "on" : "off")
@@ -412,9 +422,15 @@ TEST_P(Soak, EveryRuleHoldsThroughLongRandomPlay)
         for (std::size_t speed = 0; speed < kSpeeds.size(); ++speed)
             EXPECT_GT(coverage.ticksAtSpeed[screen][speed], 0)
                 << "frmLevel" << screen + 1 << " never ran at speed " << kSpeeds[speed];
-    std::printf("seed %u: %d games, %d switches to level 2, %d to level 1, highest level %d\n",
-        GetParam(), coverage.newGames, coverage.switchesToLevel2, coverage.switchesToLevel1,
-        coverage.highestLevel);
+    RecordProperty("newGames", coverage.newGames);
+    RecordProperty("switchesToLevel2", coverage.switchesToLevel2);
+    RecordProperty("switchesToLevel1", coverage.switchesToLevel1);
+    RecordProperty("highestLevel", coverage.highestLevel);
+    long played = 0;
+    for (const auto& bySpeed : coverage.ticksAtSpeed)
+        for (long ticks : bySpeed)
+            played += ticks;
+    RecordProperty("ticksPlayedUnpaused", std::to_string(played));
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, Soak, ::testing::ValuesIn(kSeeds),

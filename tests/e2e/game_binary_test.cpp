@@ -1,0 +1,154 @@
+// The real game binary on a private X server, played as a person would:
+// with the keyboard, the mouse and the eyes.
+#include "x_session.h"
+
+#include <QColor>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <thread>
+
+namespace zubble {
+namespace {
+
+using testing::XSession;
+
+void pause(double seconds)
+{
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
+
+// The centre of the player's yellow body inside `area`, or (-1, -1).
+QPointF playerCentre(const QImage& screen, const QRect& area)
+{
+    double sumX = 0, sumY = 0;
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (screen.pixel(x, y) == qRgb(234, 214, 57)) {
+                sumX += x;
+                sumY += y;
+                ++count;
+            }
+    return count ? QPointF(sumX / count, sumY / count) : QPointF(-1, -1);
+}
+
+class GameBinary : public ::testing::Test {
+protected:
+    static constexpr int kTries = 4;
+
+    XSession x;
+    pid_t game = -1;
+    unsigned long level = 0;
+    unsigned long speed = 0;
+
+    void SetUp() override
+    {
+        if (!x.ready())
+            GTEST_SKIP() << "no Xvfb here";
+        game = x.launch(ZUBBLE_GAME_BIN);
+        ASSERT_GT(game, 0);
+        level = x.findWindow("Zubble", 10);
+        speed = x.findWindow("Select Speed", 10);
+        ASSERT_NE(level, 0u);
+        ASSERT_NE(speed, 0u);
+        pause(0.3);
+    }
+    void TearDown() override
+    {
+        if (game > 0)
+            x.waitForExit(game, 0); // kills it if a test left it running
+    }
+    QPointF player() { return playerCentre(x.screen(), x.geometry(level)); }
+    QImage levelPicture() { return x.screen().copy(x.geometry(level)); }
+    void choose(int optionTop)
+    {
+        const QRect s = x.geometry(speed);
+        x.click(s.x() + 20, s.y() + optionTop + 16);
+        pause(0.1);
+    }
+    // The ghosts chase the player for real: a lost life's box may have come
+    // up. Dismisses it and says so, so that the step can be tried again.
+    bool lifeWasLost()
+    {
+        const std::string boxes = x.run(
+            "xdotool search --onlyvisible --name '^(Lives Left:.*|Only .*|Game Over|New Game)$'");
+        if (boxes.empty())
+            return false;
+        x.key("Return");
+        pause(0.2);
+        lifeWasLost();
+        return true;
+    }
+};
+
+TEST_F(GameBinary, PlaysFromTheKeyboardAndEndsWithCtrlX)
+{
+    // The speed window sits against the level window's right edge, tops level.
+    const QRect l = x.geometry(level);
+    const QRect s = x.geometry(speed);
+    EXPECT_EQ(s.x(), l.x() + l.width());
+    EXPECT_EQ(s.y(), l.y());
+
+    // An arrow key starts the player moving down its corridor.
+    double down = 0;
+    double across = 0;
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        const QPointF start = player();
+        x.key("Down");
+        pause(0.3);
+        const QPointF moved = player();
+        if (lifeWasLost())
+            continue;
+        down = moved.y() - start.y();
+        across = std::abs(moved.x() - start.x());
+        break;
+    }
+    EXPECT_GT(down, 20);
+    EXPECT_LT(across, 3); // the mouth opens and shuts; the player stays in its column
+
+    // Esc stops everything on the board, Esc again starts it.
+    lifeWasLost();
+    x.key("Escape");
+    pause(0.2);
+    const QImage held = levelPicture();
+    pause(0.4);
+    EXPECT_EQ(levelPicture(), held);
+    x.key("Escape");
+    pause(0.4);
+    EXPECT_NE(levelPicture(), held);
+
+    // "Very Slow" and "Normal" differ eightfold in pace; the keys keep
+    // reaching the level window after each choice.
+    double slow = 0;
+    double normal = 0;
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        lifeWasLost();
+        choose(0);
+        // Along the long middle corridor, away from the wall the player is near.
+        const QRect area = x.geometry(level);
+        x.key(player().y() > area.center().y() ? "Up" : "Down");
+        pause(0.1);
+        const QPointF slowFrom = player();
+        pause(0.5);
+        slow = std::abs(player().y() - slowFrom.y()) / 0.5;
+        choose(80);
+        const QPointF normalFrom = player();
+        pause(0.15);
+        normal = std::abs(player().y() - normalFrom.y()) / 0.15;
+        if (!lifeWasLost())
+            break;
+    }
+    EXPECT_GT(slow, 5.0);
+    EXPECT_GT(normal, 3 * slow) << "slow " << slow << " px/s, normal " << normal << " px/s";
+
+    lifeWasLost();
+    x.key("ctrl+x");
+    EXPECT_EQ(x.waitForExit(game, 5), 0);
+    game = -1;
+}
+
+} // namespace
+} // namespace zubble

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+
+#include <string>
+#include <sys/types.h>
+
+namespace zubble::testing {
+
+// A private X server (Xvfb) for one test, and the few things a player does
+// with it: find windows, press keys, click, look at the screen.
+class XSession final {
+public:
+    XSession();
+    ~XSession();
+    XSession(const XSession&) = delete;
+    XSession& operator=(const XSession&) = delete;
+
+    bool ready() const { return display_ >= 0; }
+    std::string display() const { return ":" + std::to_string(display_); }
+
+    // Starts a program on this display; returns its process id.
+    pid_t launch(const std::string& program);
+    // Waits up to `seconds` for the process to end; its exit status, or -1.
+    int waitForExit(pid_t pid, double seconds);
+
+    // The first visible window whose name matches exactly, or 0.
+    unsigned long findWindow(const std::string& name, double seconds);
+    QRect geometry(unsigned long window);
+    void key(const std::string& keys);
+    void click(int x, int y);
+    QImage screen();
+
+    // Runs an X client command on this display and returns what it printed.
+    std::string run(const std::string& command);
+
+private:
+    int display_ = -1;
+    pid_t server_ = -1;
+};
+
+} // namespace zubble::testing
