@@ -1,3 +1,4 @@
+#include "platform/qt/display_choice.h"
 #include "platform/qt/qt_desktop.h"
 #include "screen/game.h"
 
@@ -5,6 +6,7 @@
 
 int main(int argc, char* argv[])
 {
+    zubble::platform::preferXWayland();
     QApplication app(argc, argv);
     zubble::platform::QtDesktop desktop;
     zubble::Game game(desktop);
