@@ -102,6 +102,8 @@ TEST(ReplayErrors, NameTheLineAndTheReasonAndStopThere)
         {"rnd 0.5 nan\n", "line 1: 'rnd' takes numbers from 0 up to but not including 1, not 'nan'"},
         {"rnd -0.1\n", "line 1: 'rnd' takes numbers from 0 up to but not including 1, not '-0.1'"},
         {std::string("\x01\xff\x00zz\n", 6), "line 1: unknown command '???zz'"},
+        {"rnd 0.5 \x1b[31m\x7f\n", "line 1: 'rnd' takes numbers from 0 up to but not including 1, not '?[31m?'"},
+        {"rnd " + std::string(100, '9') + "\n", "line 1: 'rnd' takes numbers from 0 up to but not including 1, not '" + std::string(40, '9') + "'"},
         {std::string(5000, 'x'), "line 1: line longer than 4096 characters"},
     };
     for (const auto& c : cases) {

@@ -53,6 +53,16 @@ bool oneOf(std::string_view word, std::initializer_list<std::string_view> choice
 
 ParsedLine fail(std::string reason) { return {std::nullopt, std::move(reason)}; }
 
+// A word of the script as an error line may quote it: printable and short.
+std::string quotable(std::string_view word)
+{
+    std::string shown(word.substr(0, 40));
+    for (char& c : shown)
+        if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126)
+            c = '?';
+    return shown;
+}
+
 } // namespace
 
 ParsedLine parseLine(std::string_view line)
@@ -73,7 +83,7 @@ ParsedLine parseLine(std::string_view line)
             const auto value = fraction(words[i]);
             if (!value)
                 return fail("'rnd' takes numbers from 0 up to but not including 1, not '"
-                    + std::string(words[i]) + "'");
+                    + quotable(words[i]) + "'");
             command.numbers.push_back(*value);
         }
         return {command, {}};
@@ -127,11 +137,7 @@ ParsedLine parseLine(std::string_view line)
         command.name = std::string(words[1]);
         return {command, {}};
     }
-    std::string shown(verb.substr(0, 40));
-    for (char& c : shown)
-        if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126)
-            c = '?';
-    return fail("unknown command '" + shown + "'");
+    return fail("unknown command '" + quotable(verb) + "'");
 }
 
 bool readLine(std::istream& in, std::string& line, bool& tooLong)
