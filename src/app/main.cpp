@@ -7,6 +7,7 @@
 int main(int argc, char* argv[])
 {
     zubble::platform::preferXWayland();
+    zubble::platform::preferPlainImageTransfers();
     QApplication app(argc, argv);
     zubble::platform::QtDesktop desktop;
     zubble::Game game(desktop);

@@ -15,4 +15,10 @@ void preferXWayland()
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
+void preferPlainImageTransfers()
+{
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
 } // namespace zubble::platform

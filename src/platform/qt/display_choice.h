@@ -7,4 +7,9 @@ namespace zubble::platform {
 // one, unless the user chose a platform. Call before the QApplication exists.
 void preferXWayland();
 
+// The game repaints a few small sprites 64 times a second: plain X image
+// transfers cost less than shared-memory ones, which wait for the server to
+// finish with each. The user's own setting stays.
+void preferPlainImageTransfers();
+
 } // namespace zubble::platform

@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRadioButton>
 
@@ -116,10 +117,10 @@ void FormCanvas::refresh()
         update(changed);
 }
 
-void FormCanvas::paintEvent(QPaintEvent*)
+void FormCanvas::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter_.paint(painter, form_, devicePixelRatioF());
+    painter_.paint(painter, form_, devicePixelRatioF(), event->region());
     shown_.clear();
     for (const Control* control : form_.frontToBack)
         shown_.push_back(shownNow(*control));

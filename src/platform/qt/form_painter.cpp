@@ -126,13 +126,18 @@ void FormPainter::paintBackdrop(QPainter& painter, const Form& form, qreal ratio
     painter.drawPixmap(0, 0, backdrop_);
 }
 
-void FormPainter::paint(QPainter& painter, const Form& form, qreal ratio)
+void FormPainter::paint(QPainter& painter, const Form& form, qreal ratio, const QRegion& dirty)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
     paintBackdrop(painter, form, ratio);
-    for (auto it = form.frontToBack.rbegin(); it != form.frontToBack.rend(); ++it)
-        if (!(*it)->scenery && (*it)->Visible)
-            paintControl(painter, **it, ratio);
+    for (auto it = form.frontToBack.rbegin(); it != form.frontToBack.rend(); ++it) {
+        const Control& control = **it;
+        if (control.scenery || !control.Visible)
+            continue;
+        if (!dirty.isEmpty() && !dirty.intersects(exactBox(control).toAlignedRect()))
+            continue;
+        paintControl(painter, control, ratio);
+    }
 }
 
 // Dots are many and alike: each size is drawn once and then stamped.

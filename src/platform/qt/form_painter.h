@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
+#include <QRegion>
 
 #include <cstdint>
 #include <vector>
@@ -27,8 +28,9 @@ class FormPainter final {
 public:
     explicit FormPainter(const PictureSet& pictures) : pictures_(pictures) {}
 
-    // `ratio` is the device-pixel ratio of the painter's device.
-    void paint(QPainter& painter, const Form& form, qreal ratio);
+    // `ratio` is the device-pixel ratio of the painter's device; objects wholly
+    // outside `dirty` (logical pixels) are skipped, an empty region paints all.
+    void paint(QPainter& painter, const Form& form, qreal ratio, const QRegion& dirty = {});
 
     static QColor colour(Colour colour);
     static QFont font(const FontSpec& spec);

@@ -127,14 +127,20 @@ float FormWindowPeer::left() const { return toTwips(window_->frameGeometry().x()
 float FormWindowPeer::top() const { return toTwips(window_->frameGeometry().y()); }
 float FormWindowPeer::width() const { return toTwips(window_->frameGeometry().width()); }
 
+// The speed window is docked on every tick: ask the window system only when
+// the place really changes.
 void FormWindowPeer::setLeft(float twips)
 {
-    window_->move(toWholePixels(twips), window_->frameGeometry().y());
+    const QPoint at = window_->frameGeometry().topLeft();
+    if (at.x() != toWholePixels(twips))
+        window_->move(toWholePixels(twips), at.y());
 }
 
 void FormWindowPeer::setTop(float twips)
 {
-    window_->move(window_->frameGeometry().x(), toWholePixels(twips));
+    const QPoint at = window_->frameGeometry().topLeft();
+    if (at.y() != toWholePixels(twips))
+        window_->move(at.x(), toWholePixels(twips));
 }
 
 bool FormWindowPeer::visible() const { return window_->isVisible(); }

@@ -70,18 +70,22 @@ void TickClock::reschedule()
     if (stopped_ || !elapsed_.isValid())
         return;
     const double now = nowMs();
-    double next = std::numeric_limits<double>::infinity();
+    double nextFast = std::numeric_limits<double>::infinity();
+    double nextSlow = std::numeric_limits<double>::infinity();
     for (Timer* timer : timers_.all()) {
         if (!timer->Enabled) {
             timer->dueAtMs = -1;
         } else if (TimerList::isFast(*timer)) {
-            next = std::min(next, double(roundsDue_ + 1) * TimerList::kSystemTickMs);
+            nextFast = double(roundsDue_ + 1) * TimerList::kSystemTickMs;
         } else {
             if (timer->dueAtMs < 0)
                 timer->dueAtMs = now + timer->Interval;
-            next = std::min(next, timer->dueAtMs);
+            nextSlow = std::min(nextSlow, timer->dueAtMs);
         }
     }
+    // While the fast timers run, a slow one waits for the next system tick
+    // after its deadline (15.625 ms late at most) instead of a wake-up of its own.
+    const double next = nextFast < std::numeric_limits<double>::infinity() ? nextFast : nextSlow;
     if (next == std::numeric_limits<double>::infinity()) {
         sleeper_.stop();
         return;
