@@ -29,16 +29,25 @@ constexpr std::uint32_t kSeeds[] = {1u, 77u, 4096u, 900'001u};
 
 // How rare each user action is: one tick in N, on average.
 constexpr unsigned kArrowEvery = 10;
-constexpr unsigned kSpeedChoiceEvery = 1'500;
-constexpr unsigned kEscapeEvery = 5'000;
-constexpr unsigned kPauseMenuEvery = 10'000;
-constexpr unsigned kCloseSpeedEvery = 8'000;
-constexpr unsigned kHelpBoxEvery = 30'000;
-constexpr unsigned kNewGameEvery = 60'000;
 constexpr unsigned kUnpauseEvery = 20; // a paused game comes back soon
+constexpr unsigned kPausedActionEvery = 20; // so most pauses see a menu or speed action
 // Leaving one dot near the player gets through a board in a few hundred ticks
 // instead of a few hundred thousand.
 constexpr unsigned kNearlyClearEvery = 700;
+
+enum class Rare { SpeedChoice, Escape, PauseMenu, CloseSpeed, HelpBox, NewGame };
+struct RareAction {
+    Rare action;
+    unsigned every;
+};
+constexpr RareAction kRareActions[] = {
+    {Rare::SpeedChoice, 1'500},
+    {Rare::Escape, 5'000},
+    {Rare::PauseMenu, 10'000},
+    {Rare::CloseSpeed, 8'000},
+    {Rare::HelpBox, 30'000},
+    {Rare::NewGame, 60'000},
+};
 
 constexpr std::array<int, 5> kSpeeds{10, 40, 80, 130, 180};
 
@@ -183,16 +192,17 @@ protected:
     std::string playOneTick()
     {
         LevelScreen& screen = *shown();
-        if (paused) {
-            if (chance(kUnpauseEvery)) {
-                if (chance(2))
-                    return step([&] { deliverToFocusedLevel(platform::kKeyEscape); },
-                        [&] { expectPauseToggle(screen); });
-                return step([&] { clickMenu("mnuPauseGame"); }, [&] { expectPauseToggle(screen); });
-            }
-        } else if (std::string failure = randomAction(screen); !failure.empty()) {
+        // Everything may happen while paused too, but the pause soon ends.
+        std::string failure;
+        if (paused && chance(kUnpauseEvery))
+            failure = chance(2) ? rareAction(screen, Rare::Escape)
+                                : rareAction(screen, Rare::PauseMenu);
+        else if (paused && chance(kPausedActionEvery))
+            failure = rareAction(screen, kRareActions[random() % std::size(kRareActions)].action);
+        else
+            failure = randomAction(screen);
+        if (!failure.empty())
             return failure;
-        }
         if (!paused)
             coverage.ticksAtSpeed[std::size_t(indexOf(*shown()))][speedIndex(shown()->Speed)]++;
         ++tick;
@@ -212,14 +222,24 @@ protected:
     {
         static constexpr int kArrows[] = {
             platform::kKeyRight, platform::kKeyLeft, platform::kKeyUp, platform::kKeyDown};
-        const auto none = [] {};
         if (chance(kArrowEvery))
-            return step([&] { deliverToFocusedLevel(kArrows[random() % 4]); }, none);
+            return step([&] { deliverToFocusedLevel(kArrows[random() % 4]); }, [] {});
         if (chance(kNearlyClearEvery)) {
             nearlyClearBoard(screen);
             return {};
         }
-        if (chance(kSpeedChoiceEvery)) {
+        for (const RareAction& rare : kRareActions)
+            if (chance(rare.every))
+                return rareAction(screen, rare.action);
+        return {};
+    }
+
+    std::string rareAction(LevelScreen& screen, Rare action)
+    {
+        const auto none = [] {};
+        const auto togglesPause = [&] { expectPauseToggle(screen); };
+        switch (action) {
+        case Rare::SpeedChoice: {
             const int option = int(random() % kSpeeds.size());
             return step(
                 [&] {
@@ -228,12 +248,11 @@ protected:
                 },
                 none);
         }
-        if (chance(kEscapeEvery))
-            return step([&] { deliverToFocusedLevel(platform::kKeyEscape); },
-                [&] { expectPauseToggle(screen); });
-        if (chance(kPauseMenuEvery))
-            return step([&] { clickMenu("mnuPauseGame"); }, [&] { expectPauseToggle(screen); });
-        if (chance(kCloseSpeedEvery))
+        case Rare::Escape:
+            return step([&] { deliverToFocusedLevel(platform::kKeyEscape); }, togglesPause);
+        case Rare::PauseMenu:
+            return step([&] { clickMenu("mnuPauseGame"); }, togglesPause);
+        case Rare::CloseSpeed:
             return step(
                 [&] {
                     desktop.deliver([&] {
@@ -242,14 +261,14 @@ protected:
                     });
                 },
                 none);
-        if (chance(kHelpBoxEvery)) {
+        case Rare::HelpBox: {
             // The box pauses the game around itself by toggling Pause Game twice.
             const char* item = chance(2) ? "mnuRules" : "mnuAbout";
-            return step([&] { clickMenu(item); },
-                [&] { paused = memoryOf(screen).pauseChecked; });
+            return step([&] { clickMenu(item); }, [&] { paused = memoryOf(screen).pauseChecked; });
         }
-        if (chance(kNewGameEvery))
+        case Rare::NewGame:
             return step([&] { clickMenu("mnuNewGame"); }, none);
+        }
         return {};
     }
 
