@@ -170,6 +170,21 @@ TEST_P(DrawingTest, LabelsDrawTheirTextOverThePanelWithoutABox)
     EXPECT_GT(dark, 10);
 }
 
+// The five frame holders are drawn objects too, but below the client area:
+// with the player hidden, no pixel of the player's yellow is left anywhere.
+TEST_P(DrawingTest, FrameHoldersShowNowhereInTheClientArea)
+{
+    for (LevelScreen* s : {&game.frmLevel1(), &game.frmLevel2()}) {
+        s->imgZubble.Visible = false;
+        const QImage image = render(*s);
+        int yellow = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                yellow += image.pixelColor(x, y) == QColor(234, 214, 57) ? 1 : 0;
+        EXPECT_EQ(yellow, 0) << s->rules.formName;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Ratios, DrawingTest, ::testing::Values(1.0, 2.0));
 
 // The panel's faces are asked for by name and fall back to a face that is on
