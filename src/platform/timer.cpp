@@ -1,5 +1,6 @@
 #include "platform/timer.h"
 
+#include "platform/busy_flag.h"
 #include "platform/desktop.h"
 
 namespace zubble::platform {
@@ -14,11 +15,7 @@ Timer::~Timer() { desktop_.timers.remove(*this); }
 
 void Timer::fire()
 {
-    struct Running {
-        bool& flag;
-        explicit Running(bool& f) : flag(f) { flag = true; }
-        ~Running() { flag = false; }
-    } running{running_};
+    const BusyFlag running(running_);
     handler_();
 }
 

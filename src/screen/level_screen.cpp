@@ -1,5 +1,6 @@
 #include "screen/level_screen.h"
 
+#include "platform/busy_flag.h"
 #include "platform/desktop.h"
 #include "platform/key_codes.h"
 #include "screen/game.h"
@@ -164,11 +165,7 @@ void LevelScreen::tmrZub_Timer()
 {
     if (inFastTick_)
         return;
-    struct Guard {
-        bool& flag;
-        explicit Guard(bool& f) : flag(f) { flag = true; }
-        ~Guard() { flag = false; }
-    } guard{inFastTick_};
+    const platform::BusyFlag busy(inFastTick_);
     fastTickSteps();
 }
 

@@ -1,3 +1,4 @@
+#include "support/field.h"
 #include "support/game_fixture.h"
 
 #include "platform/key_codes.h"
@@ -13,25 +14,9 @@
 namespace zubble::testing {
 namespace {
 
-// The playing field inside the outer walls.
-constexpr float kFieldLeft = 135;
-constexpr float kFieldRight = 5880;
-constexpr float kFieldTop = 135;
-constexpr float kFieldBottom = 6240;
 
 constexpr int kTicksPerGame = 25000;
 constexpr int kLongestKeyGap = 24; // ticks between random arrow keys, at most
-
-bool overlaps(const platform::Control& a, const platform::Control& b)
-{
-    return a.Left < b.Right() && b.Left < a.Right() && a.Top < b.Bottom() && b.Top < a.Bottom();
-}
-
-bool insideField(const platform::Control& sprite)
-{
-    return sprite.Left >= kFieldLeft && sprite.Right() <= kFieldRight && sprite.Top >= kFieldTop
-        && sprite.Bottom() <= kFieldBottom;
-}
 
 // Every sprite stays in the field, hidden ghosts too since they come back
 // where they vanished; the player and the ghosts on the board never enter a wall.

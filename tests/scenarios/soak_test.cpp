@@ -1,3 +1,4 @@
+#include "support/field.h"
 #include "support/game_fixture.h"
 
 #include "platform/key_codes.h"
@@ -14,11 +15,6 @@
 namespace zubble::testing {
 namespace {
 
-// The playing field inside the outer walls.
-constexpr float kFieldLeft = 135;
-constexpr float kFieldRight = 5880;
-constexpr float kFieldTop = 135;
-constexpr float kFieldBottom = 6240;
 
 constexpr int kSmallDotPoints = 100;
 constexpr int kLargeDotPoints = 500;
@@ -50,17 +46,6 @@ constexpr RareAction kRareActions[] = {
 };
 
 constexpr std::array<int, 5> kSpeeds{10, 40, 80, 130, 180};
-
-bool overlaps(const platform::Control& a, const platform::Control& b)
-{
-    return a.Left < b.Right() && b.Left < a.Right() && a.Top < b.Bottom() && b.Top < a.Bottom();
-}
-
-bool insideField(const platform::Control& sprite)
-{
-    return sprite.Left >= kFieldLeft && sprite.Right() <= kFieldRight && sprite.Top >= kFieldTop
-        && sprite.Bottom() <= kFieldBottom;
-}
 
 // 0..5 from a lives caption, -1 for anything else.
 int livesValue(const std::string& caption)
