@@ -79,12 +79,12 @@ QColor FormPainter::colour(Colour c)
     return {c.red, c.green, c.blue};
 }
 
-QFont FormPainter::font(const FontSpec& spec)
+QFont FormPainter::font(const FontSpec& wanted)
 {
-    QFont font(QString::fromLatin1(spec.face));
+    QFont font(QString::fromLatin1(wanted.face));
     // Points at 96 dots per inch, so the panel looks the same on any screen.
-    font.setPixelSize(int(std::lround(spec.points * 96.0 / 72.0)));
-    font.setBold(spec.bold);
+    font.setPixelSize(int(std::lround(wanted.points * 96.0 / 72.0)));
+    font.setBold(wanted.bold);
     return font;
 }
 

@@ -33,7 +33,7 @@ public:
     void paint(QPainter& painter, const Form& form, qreal ratio, const QRegion& dirty = {});
 
     static QColor colour(Colour colour);
-    static QFont font(const FontSpec& spec);
+    static QFont font(const FontSpec& wanted);
 
 private:
     struct Stamp {
