@@ -4,7 +4,9 @@
 #include "platform/qt/form_window.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QFont>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTime>
 
@@ -44,6 +46,8 @@ void QtDesktop::MsgBox(std::string_view text, std::string_view title)
             QStringLiteral("\n")),
         QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
+    // A plain OK: some styles put a picture on dialog buttons.
+    box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.exec();
     // exec() also returns when the program ended while the box was open.
     if (ended_)
