@@ -37,6 +37,16 @@ void QtDesktop::forget(FormWindow& window)
     windows_.erase(std::remove(windows_.begin(), windows_.end(), &window), windows_.end());
 }
 
+// The level window in play: the one visible window that takes the keys. A box
+// opens centred over it.
+QWidget* QtDesktop::boxOwner() const
+{
+    for (FormWindow* window : windows_)
+        if (window->isVisible() && !window->testAttribute(Qt::WA_ShowWithoutActivating))
+            return window;
+    return nullptr;
+}
+
 void QtDesktop::MsgBox(std::string_view text, std::string_view title)
 {
     if (ended_)
@@ -44,7 +54,7 @@ void QtDesktop::MsgBox(std::string_view text, std::string_view title)
     QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title.data(), qsizetype(title.size())),
         QString::fromUtf8(text.data(), qsizetype(text.size())).replace(QStringLiteral("\r\n"),
             QStringLiteral("\n")),
-        QMessageBox::Ok);
+        QMessageBox::Ok, boxOwner());
     box.setWindowModality(Qt::ApplicationModal);
     // A plain OK: some styles put a picture on dialog buttons.
     box.button(QMessageBox::Ok)->setIcon(QIcon());

@@ -8,6 +8,8 @@
 #include <random>
 #include <vector>
 
+class QWidget;
+
 namespace zubble::platform {
 
 class FormWindow;
@@ -40,6 +42,8 @@ public:
     void remember(FormWindow& window) { windows_.push_back(&window); }
 
 private:
+    QWidget* boxOwner() const;
+
     PictureSet pictures_;
     TickClock clock_;
     std::vector<FormWindow*> windows_;
