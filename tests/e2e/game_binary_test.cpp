@@ -35,6 +35,21 @@ QPointF playerCentre(const QImage& screen, const QRect& area)
     return count ? QPointF(sumX / count, sumY / count) : QPointF(-1, -1);
 }
 
+// The ghosts chase the player for real: a lost life's box may have come up.
+// Answers it (and a game over's boxes after it) and says so, so that a step
+// can be tried again.
+bool answerLifeBoxes(XSession& x)
+{
+    const std::string box = x.run(
+        "xdotool search --onlyvisible --name '^(Lives Left:.*|Only .*|Game Over|New Game)$'");
+    if (box.empty())
+        return false;
+    x.run("xdotool windowfocus " + box.substr(0, box.find('\n')) + " key Return");
+    pause(0.2);
+    answerLifeBoxes(x);
+    return true;
+}
+
 class GameBinary : public ::testing::Test {
 protected:
     static constexpr int kTries = 4;
@@ -98,17 +113,7 @@ protected:
 
     // The ghosts chase the player for real: a lost life's box may have come
     // up. Dismisses it and says so, so that the step can be tried again.
-    bool lifeWasLost()
-    {
-        const std::string boxes = x.run(
-            "xdotool search --onlyvisible --name '^(Lives Left:.*|Only .*|Game Over|New Game)$'");
-        if (boxes.empty())
-            return false;
-        x.key("Return");
-        pause(0.2);
-        lifeWasLost();
-        return true;
-    }
+    bool lifeWasLost() { return answerLifeBoxes(x); }
 };
 
 TEST_F(GameBinary, PlaysFromTheKeyboardAndEndsWithCtrlX)
@@ -168,6 +173,47 @@ TEST_F(GameBinary, PlaysFromTheKeyboardAndEndsWithCtrlX)
     x.key("ctrl+x");
     EXPECT_EQ(x.waitForExit(game, 5), 0);
     game = -1;
+}
+
+// Under a window manager the windows have frames: the speed window's frame
+// stands against the level window's frame, and follows it when it is dragged.
+TEST(GameBinaryOnADesktop, SpeedWindowDocksFrameToFrameAndFollowsADrag)
+{
+    XSession x;
+    if (!x.ready() || !x.startWindowManager())
+        GTEST_SKIP() << "no Xvfb or no window manager here";
+    const pid_t game = x.launch(ZUBBLE_GAME_BIN);
+    ASSERT_GT(game, 0);
+    const unsigned long level = x.findWindow("Zubble", 10);
+    const unsigned long speed = x.findWindow("Select Speed", 10);
+    ASSERT_NE(level, 0u);
+    ASSERT_NE(speed, 0u);
+    pause(0.5);
+    const auto expectDocked = [&] {
+        const QRect l = x.frame(level);
+        const QRect s = x.frame(speed);
+        EXPECT_EQ(s.left(), l.right() + 1);
+        EXPECT_EQ(s.top(), l.top());
+        EXPECT_GT(l.top(), x.geometry(level).top() - 100); // a real frame, not a guess
+    };
+    // The client area first stands 36 pixels from the screen's left edge and
+    // 108 from its top, below the menu bar.
+    const QRect inside = x.inside(level);
+    EXPECT_EQ(inside.left(), 36);
+    EXPECT_EQ(inside.bottom() + 1 - 425, 108);
+    expectDocked();
+    const QRect before = x.frame(level);
+    x.run("xdotool windowmove " + std::to_string(level) + " 300 200");
+    pause(0.3);
+    EXPECT_NE(x.frame(level).topLeft(), before.topLeft());
+    expectDocked();
+    x.run("xdotool windowmove " + std::to_string(speed) + " 20 20"); // dragged away
+    pause(0.3);
+    expectDocked();
+    answerLifeBoxes(x);
+    x.run("xdotool windowactivate --sync " + std::to_string(level));
+    x.key("ctrl+x");
+    EXPECT_EQ(x.waitForExit(game, 5), 0);
 }
 
 } // namespace

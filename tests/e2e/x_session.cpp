@@ -57,6 +57,10 @@ XSession::XSession()
 
 XSession::~XSession()
 {
+    if (manager_ > 0) {
+        kill(manager_, SIGTERM);
+        waitpid(manager_, nullptr, 0);
+    }
     if (server_ > 0) {
         kill(server_, SIGTERM);
         waitpid(server_, nullptr, 0);
@@ -84,6 +88,20 @@ pid_t XSession::launch(const std::string& program)
         != 0)
         return -1;
     return pid;
+}
+
+bool XSession::startWindowManager()
+{
+    if (run("command -v openbox").empty())
+        return false;
+    manager_ = launch("/usr/bin/openbox");
+    // Ready once it has claimed the screen.
+    for (double waited = 0; waited < 10; waited += 0.1) {
+        if (run("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") != std::string::npos)
+            return true;
+        sleepFor(0.1);
+    }
+    return false;
 }
 
 int XSession::waitForExit(pid_t pid, double seconds)
@@ -132,6 +150,29 @@ QRect XSession::geometry(unsigned long window)
         return at == std::string::npos ? -1 : std::atoi(text.c_str() + at + std::strlen(key) + 1);
     };
     return {value("X"), value("Y"), value("WIDTH"), value("HEIGHT")};
+}
+
+QRect XSession::inside(unsigned long window)
+{
+    const std::string info = run("xwininfo -id " + std::to_string(window));
+    auto value = [&](const char* label) {
+        const std::size_t at = info.find(label);
+        return at == std::string::npos ? 0 : std::atoi(info.c_str() + at + std::strlen(label));
+    };
+    return {value("Absolute upper-left X:"), value("Absolute upper-left Y:"), value("Width:"),
+        value("Height:")};
+}
+
+QRect XSession::frame(unsigned long window)
+{
+    const QRect client = inside(window);
+    // _NET_FRAME_EXTENTS(CARDINAL) = left, right, top, bottom
+    const std::string extents = run("xprop -id " + std::to_string(window) + " _NET_FRAME_EXTENTS");
+    int left = 0, right = 0, top = 0, bottom = 0;
+    const std::size_t at = extents.find('=');
+    if (at != std::string::npos)
+        std::sscanf(extents.c_str() + at + 1, "%d, %d, %d, %d", &left, &right, &top, &bottom);
+    return client.adjusted(-left, -top, right, bottom);
 }
 
 void XSession::key(const std::string& keys) { run("xdotool key " + keys); }

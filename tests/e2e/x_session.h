@@ -25,9 +25,16 @@ public:
     // Waits up to `seconds` for the process to end; its exit status, or -1.
     int waitForExit(pid_t pid, double seconds);
 
+    // Starts a window manager (openbox) that decorates and places windows as
+    // a desktop does; false when there is none here.
+    bool startWindowManager();
+
     // The first visible window whose name matches exactly, or 0.
     unsigned long findWindow(const std::string& name, double seconds);
     QRect geometry(unsigned long window);
+    // The window without and with the decoration its window manager gave it.
+    QRect inside(unsigned long window);
+    QRect frame(unsigned long window);
     void key(const std::string& keys);
     void click(int x, int y);
     QImage screen();
@@ -38,6 +45,7 @@ public:
 private:
     int display_ = -1;
     pid_t server_ = -1;
+    pid_t manager_ = -1;
 };
 
 } // namespace zubble::testing
