@@ -49,9 +49,7 @@ TEST(Figures, PlayerRunsFromTheLevel2Start)
     for (const PlayerRun& run : runs) {
         SCOPED_TRACE(run.name);
         ReplaySession session;
-        session.play("start\ntick\n");
-        ReplaySession::eatAllBut(session.game().frmLevel1(), {43});
-        session.play("key 38\ntick 2\n"); // the last dot: on to level 2
+        session.startOnLevel2();
         ASSERT_EQ(jsonField(session.dump(), "shown"), "\"frmLevel2\"");
         session.play(run.script);
         EXPECT_EQ(session.field("frmLevel2", "zubble"), run.zubble);

@@ -150,9 +150,7 @@ TEST(LosingLives, FiveTitlesInOrderThenGameOverAndNewGame)
 TEST(LosingLives, GameOverOnLevel2GoesBackToLevel1)
 {
     ReplaySession session;
-    session.play("start\ntick\n");
-    ReplaySession::eatAllBut(session.game().frmLevel1(), {43});
-    session.play("key 38\ntick 2\n");
+    session.startOnLevel2();
     LevelScreen& two = session.game().frmLevel2();
     two.lbllife.Caption = "1";
     session.play("tick\n"); // the ghosts come back first
@@ -193,9 +191,8 @@ TEST(NewGame, OnLevel1WhilePausedRunsAgainButKeepsTheMark)
 TEST(NewGame, OnLevel2ShowsLevel1AtItsLastPlaceBeforeTheBox)
 {
     ReplaySession session;
-    session.play("start\ntick\n");
-    ReplaySession::eatAllBut(session.game().frmLevel1(), {43});
-    session.play("key 38\ntick 2\noption opt4\nkey 27\n");
+    session.startOnLevel2();
+    session.play("option opt4\nkey 27\n");
     LevelScreen& two = session.game().frmLevel2();
     LevelScreen& one = session.game().frmLevel1();
     bool level1ShownWithTheBox = false;
@@ -260,9 +257,8 @@ TEST(SpeedWindow, ClosedItComesBackAtTheNextTickWithNormal)
 TEST(SpeedWindow, ChoiceWhileLevel2ShowsSetsLevel2)
 {
     ReplaySession session;
-    session.play("start\ntick\n");
-    ReplaySession::eatAllBut(session.game().frmLevel1(), {43});
-    session.play("key 38\ntick 2\noption opt3\n");
+    session.startOnLevel2();
+    session.play("option opt3\n");
     EXPECT_EQ(session.field("frmLevel2", "Speed"), "130");
     EXPECT_EQ(session.field("frmLevel1", "Speed"), "80");
 }
