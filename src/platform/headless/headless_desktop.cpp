@@ -4,7 +4,6 @@
 #include "platform/program_ended.h"
 #include "platform/window_peer.h"
 
-#include <algorithm>
 
 namespace zubble::platform {
 namespace {
@@ -59,13 +58,11 @@ private:
 
 std::unique_ptr<WindowPeer> HeadlessDesktop::createWindow(Form& form)
 {
-    windows_.push_back(&form);
     return std::make_unique<HeadlessWindow>(*this, form);
 }
 
 void HeadlessDesktop::forget(Form& form)
 {
-    windows_.erase(std::remove(windows_.begin(), windows_.end(), &form), windows_.end());
     if (focused_ == &form)
         focused_ = nullptr;
 }

@@ -45,7 +45,6 @@ public:
 
     Form* focused() const { return focused_; }
     void setFocused(Form* form) { focused_ = form; }
-    const std::vector<Form*>& windows() const { return windows_; }
     void forget(Form& form);
 
     std::vector<Box> boxes;
@@ -54,7 +53,6 @@ public:
 
 private:
     std::deque<double> randomQueue_;
-    std::vector<Form*> windows_;
     Form* focused_ = nullptr;
     bool ended_ = false;
 };

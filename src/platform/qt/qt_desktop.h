@@ -35,7 +35,6 @@ public:
 
     // Starts the timers' clock; call once the first window is up.
     void startClock() { clock_.start(); }
-    const TickClock& clock() const { return clock_; }
     const PictureSet& pictures() const { return pictures_; }
 
     void forget(FormWindow& window);

@@ -49,7 +49,6 @@ void TickClock::runDue()
     const std::int64_t missed = due - roundsDue_;
     roundsDue_ = std::max(roundsDue_, due);
     for (std::int64_t i = 0; i < std::min<std::int64_t>(missed, kMaxCatchUp); ++i) {
-        ++roundsRun_;
         timers_.runRound(true);
     }
     for (std::size_t i = 0; i < timers_.all().size(); ++i) {

@@ -27,7 +27,6 @@ public:
     // Arms the sleep for the next deadline of the enabled timers.
     void reschedule();
 
-    std::int64_t roundsRun() const { return roundsRun_; }
 
 private:
     void wake();
@@ -39,7 +38,6 @@ private:
     QElapsedTimer elapsed_;
     QTimer sleeper_;
     std::int64_t roundsDue_ = 0; // system ticks that have fallen due so far
-    std::int64_t roundsRun_ = 0;
     bool stopped_ = false;
     std::function<void()> runDue_;
 };
