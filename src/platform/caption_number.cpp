@@ -24,10 +24,8 @@ std::string captionText(double value)
 
 void addToCaption(std::string& caption, double delta)
 {
-    std::array<char, 512> buffer{}; // room for any double in fixed form
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-        captionValue(caption) + delta, std::chars_format::fixed);
-    caption.assign(buffer.data(), result.ptr);
+    // Panel numbers are short enough to stay in the string's own buffer.
+    caption = captionText(captionValue(caption) + delta);
 }
 
 } // namespace zubble::platform

@@ -11,8 +11,7 @@ namespace zubble::platform {
 double captionValue(std::string_view caption);
 std::string captionText(double value);
 
-// caption := text of (value of caption + delta), without leaving the string's
-// own buffer for short numbers.
+// caption := text of (value of caption + delta).
 void addToCaption(std::string& caption, double delta);
 
 } // namespace zubble::platform

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "board/level_layout.h"
 #include "board/twip_rect.h"
 
 #include <array>
@@ -15,7 +16,7 @@ inline constexpr std::array<TwipPoint, 4> kGhostCorners{{
 inline constexpr TwipPoint kPlayerRestart{2760, 2880}; // after a lost life, New Game
 inline constexpr TwipPoint kPlayerLevelStart{2760, 3000}; // on the screen a switch enters
 
-inline constexpr int kAllDots = 68 + 9;
+inline constexpr int kAllDots = kSmallDotCount + kLargeDotCount;
 inline constexpr std::int32_t kForceReturn = 100000; // Nogotime that brings the ghosts back
 
 } // namespace zubble

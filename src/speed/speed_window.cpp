@@ -60,8 +60,7 @@ void SpeedWindow::Form_Unload()
 
 void SpeedWindow::optClick(int index)
 {
-    LevelScreen& frmLevel1 = game.frmLevel1();
-    LevelScreen& screen = frmLevel1.form.Visible() ? frmLevel1 : game.frmLevel2();
+    LevelScreen& screen = game.visibleLevel();
     screen.Speed = kSpeeds[index];
     screen.form.SetFocus();
 }

@@ -29,15 +29,12 @@ std::string jsonString(std::string_view text)
     return out + "\"";
 }
 
-template <typename T> static std::string shortest(T value)
+std::string jsonNumber(float value)
 {
-    std::array<char, 512> buffer{}; // room for any double in fixed form
-    const auto result
-        = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
+    std::array<char, 64> buffer{}; // room for any float in fixed form
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed);
     return std::string(buffer.data(), result.ptr);
 }
-
-std::string jsonNumber(double value) { return shortest(value); }
-std::string jsonNumber(float value) { return shortest(value); }
 
 } // namespace zubble::replay

@@ -7,8 +7,7 @@ namespace zubble::replay {
 
 // A JSON string literal, quotes included.
 std::string jsonString(std::string_view text);
-// Numbers in their shortest form: 2760, 12.5.
-std::string jsonNumber(double value);
+// Screen positions in their shortest form: 2760, 12.5.
 std::string jsonNumber(float value);
 
 } // namespace zubble::replay
